@@ -1,0 +1,6 @@
+#pragma once
+
+class ResourceTable;
+
+// Kovelo's menus, accelerators, toolbar, strings and icons.
+void AddKoveloResources(ResourceTable& table);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "framework/View.h"
+#include "lists/SampleListCtrl.h"
+
+class CSessionDoc;
+
+// The session window's view: the sample list, fitted to its columns.
+class CSessionView : public CFormView
+{
+public:
+    CSessionView();
+
+    CSessionDoc* GetDocument() const;
+
+    void DoDataExchange(CDataExchange* exchange) override;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, long hint, void* hintObject) override;
+    void OnSize(int sizeType, int cx, int cy) override;
+
+    // Makes the frame's client area exactly as wide as the list's columns need.
+    void FitFrameToList();
+
+    CSampleListCtrl m_sampleList;
+};
