@@ -24,6 +24,8 @@ struct Command
 
 extern const Command SessionsCommand;
 extern const Command SamplesCommand;
+extern const Command ExportCommand;
+extern const Command ExtractCommand;
 
 // Writes a line to standard error and gives the failure status.
 int ReportFailure(const std::string& message);

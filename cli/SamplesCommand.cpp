@@ -1,44 +1,10 @@
 #include "cli/CliOutput.h"
-#include "cli/CliSession.h"
-#include "cli/Command.h"
-#include "recording/Messages.h"
+#include "cli/SessionArguments.h"
 #include "recording/SampleText.h"
-#include "recording/SessionSamples.h"
-#include "recording/SummaryBuilder.h"
 
 #include <charconv>
 
 namespace {
-
-struct SamplesArguments
-{
-    std::string path;
-    std::string session;
-    bool filter = false;
-};
-
-// False with the problem when the arguments are not FILE N [--filter].
-bool ParseArguments(const Arguments& arguments, SamplesArguments& parsed, std::string& problem)
-{
-    std::vector<std::string> positional;
-    for (const std::string& argument : arguments) {
-        if (argument == "--filter") {
-            parsed.filter = true;
-        } else if (argument.starts_with("--")) {
-            problem = "unknown option " + argument;
-            return false;
-        } else {
-            positional.push_back(argument);
-        }
-    }
-    if (positional.size() != 2) {
-        problem = "samples takes a file and a session number";
-        return false;
-    }
-    parsed.path = positional[0];
-    parsed.session = positional[1];
-    return true;
-}
 
 void AppendSampleLine(std::string& text, const CSample& sample)
 {
@@ -63,21 +29,13 @@ void AppendSampleLine(std::string& text, const CSample& sample)
 
 int RunSamples(const Command& command, const Arguments& arguments, CliOutput& out)
 {
-    SamplesArguments parsed;
+    SessionArguments parsed;
     std::string problem;
-    if (!ParseArguments(arguments, parsed, problem))
+    if (!ParseSessionArguments(arguments, {.filter = true}, parsed, problem))
         return ReportUsageError(command, problem);
-    CliRecording recording;
-    if (!LoadRecording(parsed.path, recording))
-        return ExitStatus::Failure;
-    const SessionPtr session = PickSession(recording, parsed.session);
-    if (!session)
-        return ExitStatus::Failure;
     std::vector<SamplePtr> samples;
-    if (!ReadSessionSamples(recording.opened.file, *session, samples))
-        return ReportFailure(Messages::WithPath(Messages::ErrorReading, parsed.path));
-    if (parsed.filter)
-        samples = BuildSummaries(samples);
+    if (!ReadSessionOfArguments(parsed, samples))
+        return ExitStatus::Failure;
     std::string& text = out.Pending();
     text += "Time\tF\tOC\tODC\tTemp\tStack\tCharge\tCount\n";
     for (const SamplePtr& sample : samples) {

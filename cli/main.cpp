@@ -1,9 +1,10 @@
-// kovelo-cli: reads recordings and writes their sessions and samples as tab-separated text.
+// kovelo-cli: lists the sessions and samples of recordings, exports and extracts sessions.
 
 #include "cli/CliOutput.h"
 #include "cli/Command.h"
 #include "recording/Messages.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,8 @@ namespace {
 const Command* const Commands[] = {
     &SessionsCommand,
     &SamplesCommand,
+    &ExportCommand,
+    &ExtractCommand,
 };
 
 const char* const Usage = "usage: kovelo-cli COMMAND ARGUMENTS...\n"
@@ -24,8 +27,9 @@ void PrintHelp(CliOutput& out)
     text += "Usage: kovelo-cli COMMAND ARGUMENTS...\n"
             "       kovelo-cli --help\n"
             "\n"
-            "Reads a Vantrel Recorder recording (.kvd) and writes tab-separated text with a\n"
-            "header line to standard output. Times are shown as in 2015-Dec-31 23:59:59.\n"
+            "Reads a Vantrel Recorder recording (.kvd). sessions and samples write tab-separated\n"
+            "text with a header line to standard output; export writes CSV; extract writes a\n"
+            "recording. Times are shown as in 2015-Dec-31 23:59:59.\n"
             "\n"
             "Commands:\n";
     for (const Command* command : Commands) {
@@ -73,6 +77,8 @@ int Run(int argc, char** argv, CliOutput& out)
 
 int main(int argc, char** argv)
 {
+    // A file past the size limit is then a failed write, reported, with no temporary file left.
+    std::signal(SIGXFSZ, SIG_IGN);
     CliOutput out;
     const int status = Run(argc, argv, out);
     if (!out.Flush())

@@ -1,4 +1,5 @@
 #include "test_recordings.h"
+#include "support/FileChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,13 @@ std::string FileText(const std::filesystem::path& path)
     return text.str();
 }
 
-CliResult RunCli(const TempDir& dir, const std::vector<std::string>& arguments)
+// Runs kovelo-cli; a fileSizeBlocks above 0 limits every file it writes to that many KiB.
+CliResult RunCli(const TempDir& dir, const std::vector<std::string>& arguments, int fileSizeBlocks = 0)
 {
     std::string command = Quoted(KOVELO_CLI);
+    if (fileSizeBlocks > 0)
+        command = "bash -c " + Quoted("ulimit -f " + std::to_string(fileSizeBlocks) + "; exec \"$0\" \"$@\"") + " "
+                + command;
     for (const std::string& argument : arguments)
         command += " " + Quoted(argument);
     command += " >" + Quoted((dir.path / "stdout").string());
@@ -70,6 +75,19 @@ std::vector<RecordFields> TwoSessions()
 const std::string SessionsHeader = "#\tStart\tEnd\tSamples\n";
 const std::string SamplesHeader = "Time\tF\tOC\tODC\tTemp\tStack\tCharge\tCount\n";
 const std::string NoCells = "                    ";
+const std::string CsvHeader = "Time,Flags,OCA,OCB,OCC,OCD,OCE,OCF,OCG,OCH,OCI,OCJ,OCK,OCL,OCM,OCN,OCO,OCP,OCQ,OCR,OCS,"
+                              "OCT,ODCA,ODCB,ODCC,ODCD,ODCE,ODCF,ODCG,ODCH,ODCI,ODCJ,ODCK,ODCL,ODCM,ODCN,ODCO,ODCP,"
+                              "ODCQ,ODCR,ODCS,ODCT,Temp,Stack,Charge Rate\n";
+const std::string NoCsvCells = "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+
+// A session of count samples one second apart from 10:00:00.
+std::vector<RecordFields> LongSession(int count)
+{
+    std::vector<RecordFields> records;
+    for (int i = 0; i < count; ++i)
+        records.push_back(At(10 + i / 3600, i / 60 % 60, i % 60));
+    return records;
+}
 
 } // namespace
 
@@ -157,6 +175,10 @@ TEST(Cli, UnusableFilesAndSessionNumbersFailWithAMessage)
         {{"samples", good, "-1"}, "Not a session number: -1\n"},
         {{"samples", good, "1x"}, "Not a session number: 1x\n"},
         {{"samples", good, ""}, "Not a session number: \n"},
+        {{"export", missing, "1"}, "Error opening " + missing + "\n"},
+        {{"extract", missing, "1", "-o", (dir.path / "out.kvd").string()}, "Error opening " + missing + "\n"},
+        {{"export", good, "3"}, "No session 3: the file holds 2 sessions\n"},
+        {{"extract", good, "0", "-o", (dir.path / "out.kvd").string()}, "No session 0: the file holds 2 sessions\n"},
     };
     for (const auto& c : cases) {
         const CliResult result = RunCli(dir, c.arguments);
@@ -178,6 +200,11 @@ TEST(Cli, UsageErrors)
         {"samples", good},
         {"samples", good, "1", "2"},
         {"samples", good, "1", "--fast"},
+        {"samples", good, "1", "-o", "out.csv"},
+        {"export", good},
+        {"export", good, "1", "-o"},
+        {"extract", good, "1"},
+        {"extract", good, "1", "--filter", "-o", "out.kvd"},
     };
     for (const auto& arguments : cases) {
         const CliResult result = RunCli(dir, arguments);
@@ -196,5 +223,106 @@ TEST(Cli, HelpDocumentsEveryCommand)
         EXPECT_EQ(result.err, "");
         EXPECT_NE(result.out.find("sessions FILE"), std::string::npos);
         EXPECT_NE(result.out.find("samples FILE N [--filter]"), std::string::npos);
+        EXPECT_NE(result.out.find("export FILE N [--filter] [-o OUT]"), std::string::npos);
+        EXPECT_NE(result.out.find("extract FILE N -o OUT"), std::string::npos);
+    }
+}
+
+TEST(Cli, ExportWritesTheCsvToStandardOutputOrAFile)
+{
+    TempDir dir;
+    const std::string path = dir.Write("r.kvd", RecordingBytes(TwoSessions()));
+    const std::string cellA = "1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+    const std::string third = "2016-Mar-07 10:00:02,,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,25.00, 0.0,-1024\n";
+    const std::string raw = CsvHeader + "2016-Mar-07 10:00:00,I," + cellA + "," + NoCsvCells + ",25.00,33.0,5\n"
+                          + "2016-Mar-07 10:00:01,B," + cellA + "," + NoCsvCells + ",23.04,32.0,-3\n" + third;
+    const std::string filtered =
+        CsvHeader + "2016-Mar-07 10:00:00,IB," + cellA + "," + NoCsvCells + ",24.02,32.5,1\n" + third;
+    const std::string out = (dir.path / "out.csv").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string csv;
+    } cases[] = {
+        {{"export", path, "1"}, raw},
+        {{"export", path, "1", "--filter"}, filtered},
+        {{"export", "--filter", path, "1"}, filtered},
+        {{"export", path, "1", "-o", out}, raw},
+        {{"export", path, "1", "--filter", "-o", out}, filtered},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(out);
+        const CliResult result = RunCli(dir, c.arguments);
+        EXPECT_EQ(result.status, 0) << c.arguments.size();
+        EXPECT_EQ(result.err, "");
+        if (c.arguments[c.arguments.size() - 2] == "-o") {
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(FileText(out), c.csv);
+        } else {
+            EXPECT_EQ(result.out, c.csv);
+        }
+    }
+}
+
+TEST(Cli, ExtractWritesTheSessionsRecordsEvenOverItsOwnFile)
+{
+    TempDir dir;
+    std::vector<RecordFields> records = TwoSessions();
+    records[3].spareWord3 = 0xFFFFFFFF;   // undecoded bits travel unchanged
+    records[4].odcMask = 0xFFF00000;
+    const std::string bytes = RecordingBytes(records);
+    const std::string path = dir.Write("r.kvd", bytes);
+    const std::string out = (dir.path / "out.kvd").string();
+    dir.Write("out.kvd", std::string(1000, 'x'));
+
+    CliResult result = RunCli(dir, {"extract", path, "2", "-o", out});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(FileText(out), bytes.substr(60, 40));
+
+    result = RunCli(dir, {"extract", path, "1", "-o", path});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(FileText(path), bytes.substr(0, 60));
+    const CliResult sessions = RunCli(dir, {"sessions", path});
+    EXPECT_EQ(sessions.out, SessionsHeader + "1\t2016-Mar-07 10:00:00\t2016-Mar-07 10:00:02\t3\n");
+}
+
+TEST(Cli, UnwritableTargetsFailAndLeaveTheEarlierFile)
+{
+    TempDir dir;
+    const std::string path = dir.Write("r.kvd", RecordingBytes(LongSession(5000)));   // 100 KB, 585 KB of CSV
+    const std::string missing = (dir.path / "missing" / "out").string();
+    const std::string full = (dir.path / "full").string();
+    const struct {
+        std::vector<std::string> arguments;
+        int fileSizeBlocks;
+        std::string err;
+    } cases[] = {
+        {{"export", path, "1", "-o", missing}, 0, "Error opening " + missing + "\n"},
+        {{"extract", path, "1", "-o", missing}, 0, "Error opening " + missing + "\n"},
+        {{"export", path, "1", "-o", full}, 1, "Error writing " + full + "\n"},
+        {{"extract", path, "1", "-o", full}, 1, "Error writing " + full + "\n"},
+        {{"extract", path, "1", "-o", path}, 1, "Error writing " + path + "\n"},
+    };
+    const std::string recording = FileText(path);
+    for (const auto& c : cases) {
+        const std::string& target = c.arguments.back();
+        if (target == full)
+            dir.Write("full", "earlier");
+        const CliResult result = RunCli(dir, c.arguments, c.fileSizeBlocks);
+        EXPECT_EQ(result.status, 2) << c.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c.err);
+        if (target == full) {
+            EXPECT_EQ(FileText(full), "earlier");
+        }
+        EXPECT_EQ(FileText(path), recording);
+        std::set<std::string> expected = {"r.kvd", "stdout", "stderr"};
+        if (target == full)
+            expected.insert("full");
+        EXPECT_EQ(FolderEntries(dir.path), expected) << c.err;
+        std::filesystem::remove(full);
     }
 }

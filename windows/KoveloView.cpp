@@ -1,6 +1,8 @@
 #include "windows/KoveloView.h"
 
 #include "app/Resource.h"
+#include "export/DefaultNames.h"
+#include "export/SessionFiles.h"
 #include "framework/ContextMenu.h"
 #include "framework/FrameWnd.h"
 #include "framework/UserInteraction.h"
@@ -41,6 +43,7 @@ CKoveloView::CKoveloView() : CFormView(IDD_KOVELO_FORM, QSize(214, 182))
     OnUpdateCommand(ID_SESSIONS_EXPAND, updateSessionCommand);
     OnUpdateCommand(ID_SESSIONS_EXTRACT, updateSessionCommand);
     OnCommand(ID_SESSIONS_EXPAND, [this] { OnExpandSession(); });
+    OnCommand(ID_SESSIONS_EXTRACT, [this] { OnExtractSessionData(); });
 }
 
 CKoveloDoc* CKoveloView::GetDocument() const
@@ -120,4 +123,41 @@ CSessionDoc* CKoveloView::FindSessionDocument(const SessionPtr& session) const
             return sessionDocument;
     }
     return nullptr;
+}
+
+void CKoveloView::OnExtractSessionData()
+{
+    const SessionPtr session = m_sessionList.GetSelectedSession();
+    if (!session)
+        return;
+    FileDialogRequest request;
+    request.defaultName = QString::fromStdString(DefaultExtractName(session->StartTime));
+    request.defaultExtension = QStringLiteral("kvd");
+    request.filters = {QStringLiteral("KVD (*.kvd)"), QStringLiteral("All (*.*)")};
+    const auto path = PromptSaveFileName(request);
+    if (!path)
+        return;
+
+    // The records are gathered before the target is replaced, so the open recording may be the target.
+    bool readFailed = false;
+    WriteOutcome outcome = WriteOutcome::Written;
+    {
+        CWaitCursor wait;
+        outcome = WriteFileThrough(path->toStdString(), [&](const ByteSink& sink) {
+            CSessionDoc* document = FindSessionDocument(session);
+            if (!document) {
+                document = static_cast<CSessionDoc*>(m_pSessionTemplate->CreateNewDocument());
+                if (!document->SetSession(&GetDocument()->FileMgr(), session)) {
+                    readFailed = true;
+                    document->OnChangedViewList();
+                    return false;
+                }
+            }
+            const bool streamed = StreamRecords(document->m_samples.begin(), document->m_samples.end(), sink);
+            document->OnChangedViewList();
+            return streamed;
+        });
+    }
+    if (!readFailed && outcome != WriteOutcome::Written)
+        AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
 }

@@ -24,6 +24,8 @@ public:
     void OnUpdateSessionCommand(CCmdUI& ui) const;
     void OnExpandSession();
     void OnDblClkSessionList();
+    // Writes the selected session's records to a recording file that the user names.
+    void OnExtractSessionData();
     // The open session document that shows this very session object, or null.
     CSessionDoc* FindSessionDocument(const SessionPtr& session) const;
 

@@ -1,7 +1,10 @@
 #include "windows/SessionView.h"
 
 #include "app/Resource.h"
+#include "export/DefaultNames.h"
+#include "export/SessionFiles.h"
 #include "framework/FrameWnd.h"
+#include "framework/UserInteraction.h"
 #include "framework/WaitCursor.h"
 #include "recording/SampleText.h"
 #include "windows/SessionDoc.h"
@@ -16,6 +19,7 @@ constexpr int BorderWidth = 1;
 CSessionView::CSessionView() : CFormView(IDD_SESSION_FORM, QSize(588, 308))
 {
     m_sampleList.setGeometry(DialogRect(7, 7, 574, 294));
+    OnCommand(ID_SESSION_EXPORT, [this] { OnExport(); });
 }
 
 CSessionDoc* CSessionView::GetDocument() const
@@ -60,4 +64,23 @@ void CSessionView::FitFrameToList()
     const int scrollBarWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int extra = m_sampleList.m_totalWidth + scrollBarWidth + 8 * BorderWidth;
     frame->SetClientWidth(extra);
+}
+
+void CSessionView::OnExport()
+{
+    const CSessionDoc* document = GetDocument();
+    FileDialogRequest request;
+    request.defaultName = QString::fromStdString(DefaultCsvName(document->GetSession()->StartTime));
+    request.defaultExtension = QStringLiteral("csv");
+    request.filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("All (*.*)")};
+    const auto path = PromptSaveFileName(request);
+    if (!path)
+        return;
+    WriteOutcome outcome = WriteOutcome::Written;
+    {
+        CWaitCursor wait;
+        outcome = WriteCsvFile(path->toStdString(), document->SamplesBegin(), document->SamplesEnd());
+    }
+    if (outcome != WriteOutcome::Written)
+        AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
 }

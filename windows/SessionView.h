@@ -20,6 +20,8 @@ public:
 
     // Makes the frame's client area exactly as wide as the list's columns need.
     void FitFrameToList();
+    // Writes the listed samples to a CSV file that the user names.
+    void OnExport();
 
     CSampleListCtrl m_sampleList;
 };
