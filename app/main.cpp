@@ -4,8 +4,12 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char** argv)
 {
+    // A file past the size limit is then a failed write, reported, with no temporary file left.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kovelo"));
     QApplication::setApplicationVersion(QStringLiteral(KOVELO_VERSION));

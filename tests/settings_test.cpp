@@ -409,6 +409,16 @@ TEST_F(SettingsPathTest, UnwritableFolderMovesSettingsToTheConfigurationFolder)
     }
 }
 
+TEST_F(SettingsPathTest, InstalledProgramKeepsSettingsInTheConfigurationFolder)
+{
+    const fs::path config = folder / "home" / ".config";
+    const fs::path bin = folder / "usr" / "bin";
+    fs::create_directories(bin);
+    const std::vector<std::string> systemFolders = {"/usr/local/bin", (folder / "usr" / "." / "bin").string()};
+    EXPECT_EQ(SettingsPath((bin / "kovelo").string(), config.string(), systemFolders), (config / "kovelo.xml").string());
+    EXPECT_EQ(SettingsPath((folder / "kovelo").string(), config.string(), systemFolders), (folder / "kovelo.xml").string());
+}
+
 // Sets or clears an environment variable until the end of the scope.
 class ScopedVariable
 {
