@@ -40,6 +40,7 @@ std::vector<MenuItem> SessionMenu()
     return {
         MenuItem::Command(ID_SESSION_EXPORT, QStringLiteral("Export")),
         MenuItem::Command(ID_SESSION_FILTER, QStringLiteral("Filter")),
+        MenuItem::Command(ID_SESSION_CHART, QStringLiteral("Chart")),
     };
 }
 
@@ -89,6 +90,7 @@ void AddStrings(ResourceTable& table)
     table.AddString(ID_SESSION_EXPORT, QStringLiteral("Export data to csv file"));
     table.AddString(ID_SESSION_FILTER, QStringLiteral("Filter duplicate bypass configurations"));
     table.AddString(ID_SESSIONS_EXTRACT, QStringLiteral("Extract session data to new .kvd file"));
+    table.AddString(ID_SESSION_CHART, QStringLiteral("Show the session as a chart"));
 }
 
 } // namespace

@@ -18,6 +18,7 @@ constexpr int ID_SESSIONS_EXPAND = 32771;
 constexpr int ID_SESSION_EXPORT = 32772;
 constexpr int ID_SESSION_FILTER = 32773;
 constexpr int ID_SESSIONS_EXTRACT = 32774;
+constexpr int ID_SESSION_CHART = 32775;
 
 constexpr int AFX_IDS_APP_TITLE = 57344;
 constexpr int AFX_IDS_IDLEMESSAGE = 57345;

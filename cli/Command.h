@@ -26,6 +26,7 @@ extern const Command SessionsCommand;
 extern const Command SamplesCommand;
 extern const Command ExportCommand;
 extern const Command ExtractCommand;
+extern const Command PlotCommand;
 
 // Writes a line to standard error and gives the failure status.
 int ReportFailure(const std::string& message);

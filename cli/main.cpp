@@ -1,4 +1,4 @@
-// kovelo-cli: lists the sessions and samples of recordings, exports and extracts sessions.
+// kovelo-cli: lists the sessions and samples of recordings, exports, extracts and plots sessions.
 
 #include "cli/CliOutput.h"
 #include "cli/Command.h"
@@ -16,6 +16,7 @@ const Command* const Commands[] = {
     &SamplesCommand,
     &ExportCommand,
     &ExtractCommand,
+    &PlotCommand,
 };
 
 const char* const Usage = "usage: kovelo-cli COMMAND ARGUMENTS...\n"
@@ -29,7 +30,7 @@ void PrintHelp(CliOutput& out)
             "\n"
             "Reads a Vantrel Recorder recording (.kvd). sessions and samples write tab-separated\n"
             "text with a header line to standard output; export writes CSV; extract writes a\n"
-            "recording. Times are shown as in 2015-Dec-31 23:59:59.\n"
+            "recording; plot draws a chart as PNG. Times are shown as in 2015-Dec-31 23:59:59.\n"
             "\n"
             "Commands:\n";
     for (const Command* command : Commands) {

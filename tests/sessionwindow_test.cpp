@@ -115,7 +115,7 @@ TEST_F(SessionWindow, ExpandOpensAWindowTitledWithTheSessionsTimesListingItsSamp
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(SessionWindow, MenuBarHoldsExportAndFilterAndTheStatusBarOnePane)
+TEST_F(SessionWindow, MenuBarHoldsExportFilterAndChartAndTheStatusBarOnePane)
 {
     StartWithTwoSessions();
     CSessionFrame* frame = Expand(1);
@@ -126,7 +126,7 @@ TEST_F(SessionWindow, MenuBarHoldsExportAndFilterAndTheStatusBarOnePane)
         items << action->text();
         EXPECT_EQ(action->menu(), nullptr) << action->text().toStdString();
     }
-    EXPECT_EQ(items, (QStringList{QStringLiteral("Export"), QStringLiteral("Filter")}));
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Export"), QStringLiteral("Filter"), QStringLiteral("Chart")}));
     EXPECT_EQ(frame->m_statusBar.PaneCount(), 1);
     EXPECT_EQ(frame->findChildren<QToolBar*>().size(), 0);
 }

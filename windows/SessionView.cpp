@@ -7,6 +7,7 @@
 #include "framework/UserInteraction.h"
 #include "framework/WaitCursor.h"
 #include "recording/SampleText.h"
+#include "windows/SessionChartPane.h"
 #include "windows/SessionDoc.h"
 
 #include <QScrollBar>
@@ -14,12 +15,16 @@
 
 namespace {
 constexpr int BorderWidth = 1;
+// The share of the frame's height that the chart pane takes when it is first shown.
+constexpr double ChartShare = 0.6;
 }
 
 CSessionView::CSessionView() : CFormView(IDD_SESSION_FORM, QSize(588, 308))
 {
     m_sampleList.setGeometry(DialogRect(7, 7, 574, 294));
     OnCommand(ID_SESSION_EXPORT, [this] { OnExport(); });
+    OnCommand(ID_SESSION_CHART, [this] { OnChart(); });
+    OnUpdateCommand(ID_SESSION_CHART, [this](CCmdUI& ui) { OnUpdateChart(ui); });
 }
 
 CSessionDoc* CSessionView::GetDocument() const
@@ -47,6 +52,8 @@ void CSessionView::OnUpdate(CView*, long, void*)
     CWaitCursor wait;
     const CSessionDoc* document = GetDocument();
     m_sampleList.SetSamples(document->SamplesBegin(), document->SamplesEnd());
+    if (IsChartShown())
+        m_chartPane->ShowSamples(document->SamplesBegin(), document->SamplesEnd());
 }
 
 void CSessionView::OnSize(int sizeType, int cx, int cy)
@@ -83,4 +90,37 @@ void CSessionView::OnExport()
     }
     if (outcome != WriteOutcome::Written)
         AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
+}
+
+bool CSessionView::IsChartShown() const
+{
+    return m_chartPane && !m_chartPane->isHidden();
+}
+
+void CSessionView::OnChart()
+{
+    CFrameWndEx* frame = GetParentFrame();
+    if (!frame)
+        return;
+    if (IsChartShown()) {
+        m_chartPane->hide();
+        return;
+    }
+    const bool first = !m_chartPane;
+    if (first)
+        m_chartPane = new CSessionChartPane(frame, m_sampleList);
+    {
+        CWaitCursor wait;
+        const CSessionDoc* document = GetDocument();
+        m_chartPane->ShowSamples(document->SamplesBegin(), document->SamplesEnd());
+    }
+    m_chartPane->show();
+    if (first)
+        frame->resizeDocks({m_chartPane}, {static_cast<int>(frame->height() * ChartShare)}, Qt::Vertical);
+}
+
+void CSessionView::OnUpdateChart(CCmdUI& ui) const
+{
+    ui.Enable();
+    ui.SetCheck(IsChartShown());
 }

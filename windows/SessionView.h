@@ -3,6 +3,8 @@
 #include "framework/View.h"
 #include "lists/SampleListCtrl.h"
 
+class CCmdUI;
+class CSessionChartPane;
 class CSessionDoc;
 
 // The session window's view: the sample list, fitted to its columns.
@@ -22,6 +24,14 @@ public:
     void FitFrameToList();
     // Writes the listed samples to a CSV file that the user names.
     void OnExport();
+    // Shows or hides the chart pane below the list; checked while it is shown.
+    void OnChart();
+    void OnUpdateChart(CCmdUI& ui) const;
 
     CSampleListCtrl m_sampleList;
+    // Made on first use; the frame owns it.
+    CSessionChartPane* m_chartPane = nullptr;
+
+private:
+    bool IsChartShown() const;
 };

@@ -56,7 +56,10 @@ std::optional<QString> ScriptedInteraction::NextFileAnswer()
 {
     if (fileAnswers.empty())
         return std::nullopt;
-    auto answer = fileAnswers.front();
+    const QString answer = fileAnswers.front().value_or(QString());
+    const bool cancelled = !fileAnswers.front().has_value();
     fileAnswers.pop_front();
+    if (cancelled)
+        return std::nullopt;
     return answer;
 }
