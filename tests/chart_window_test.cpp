@@ -68,12 +68,7 @@ protected:
     {
         recording = WriteRecording(QStringLiteral("session.kvd"), records);
         ASSERT_TRUE(Start({recording}));
-        MainView()->m_sessionList.SelectItem(0);
-        MainView()->OnExpandSession();
-        Flush();
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* found = dynamic_cast<CSessionFrame*>(widget))
-                frame = found;
+        frame = Expand(0);
         ASSERT_NE(frame, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     }

@@ -55,18 +55,6 @@ std::size_t FieldCount(const std::string& line)
     return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
 }
 
-RecordFields Fields(int year, int month, int day, int hour, int minute, int second)
-{
-    RecordFields f;
-    f.year = year;
-    f.month = month;
-    f.day = day;
-    f.hour = hour;
-    f.minute = minute;
-    f.second = second;
-    return f;
-}
-
 // Samples of one session from 10:00:00 whose fields all change from one to the next.
 std::vector<SamplePtr> VariedSamples(int count)
 {
@@ -104,20 +92,20 @@ TEST(CsvFormat, HeaderNamesTheFortyFiveColumns)
 
 TEST(CsvFormat, EveryFieldOfAHandBuiltSample)
 {
-    RecordFields example = Fields(2015, 12, 31, 23, 59, 59);
+    RecordFields example = Date(2015, 12, 31, 23, 59, 59);
     example.flagI = true;
     example.ocMask = 0x5;   // cells A and C
     example.tempValue = example.tempReference = 512;
     example.stackRaw = 31;
     example.chargeRate = -17;
 
-    RecordFields low = Fields(2016, 3, 7, 9, 30, 5);
+    RecordFields low = Date(2016, 3, 7, 9, 30, 5);
     low.tempValue = 100;   // 2A < B: the top of the table
     low.tempReference = 512;
     low.stackRaw = 868;    // 33 - 28
     low.chargeRate = -1024;
 
-    RecordFields high = Fields(2017, 1, 1, 0, 0, 0);
+    RecordFields high = Date(2017, 1, 1, 0, 0, 0);
     high.flagI = high.flagB = true;
     high.ocMask = 0xFFFFFFFF;                 // undecoded bits 20-31 set as well
     high.odcMask = 0xABC00000 | 1u << 19;     // cell T
@@ -128,13 +116,13 @@ TEST(CsvFormat, EveryFieldOfAHandBuiltSample)
     high.spareWord3 = 0xFFFFFFFF;
     high.spareWord4 = 0xFFFFFFFF;
 
-    RecordFields carried = Fields(2016, 2, 28, 24, 0, 0);
+    RecordFields carried = Date(2016, 2, 28, 24, 0, 0);
     carried.flagB = true;
     carried.ocMask = 1u << 19;
     carried.stackRaw = 1023;
     carried.chargeRate = 1023;
 
-    RecordFields undecodable = Fields(2016, 0, 7, 10, 0, 0);   // month 0
+    RecordFields undecodable = Date(2016, 0, 7, 10, 0, 0);   // month 0
 
     const struct {
         const char* name;

@@ -124,28 +124,6 @@ protected:
     CSessionListCtrl& List() const { return MainView()->m_sessionList; }
     CMultiDocTemplate& SessionTemplate() const { return *MainView()->m_pSessionTemplate; }
 
-    static std::vector<CSessionFrame*> SessionFrames()
-    {
-        std::vector<CSessionFrame*> frames;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* frame = dynamic_cast<CSessionFrame*>(widget))
-                frames.push_back(frame);
-        return frames;
-    }
-
-    // Selects the row and expands it; the window it opened, or null.
-    CSessionFrame* Expand(int row)
-    {
-        const std::vector<CSessionFrame*> before = SessionFrames();
-        List().SelectItem(row);
-        MainView()->OnExpandSession();
-        Flush();
-        for (CSessionFrame* frame : SessionFrames())
-            if (std::find(before.begin(), before.end(), frame) == before.end())
-                return frame;
-        return nullptr;
-    }
-
     static CSessionView& ViewOf(CSessionFrame* frame) { return *dynamic_cast<CSessionView*>(frame->GetActiveView()); }
     static CSessionDoc& DocOf(CSessionFrame* frame) { return *ViewOf(frame).GetDocument(); }
 

@@ -4,24 +4,13 @@
 #include "tools/SplitMix64.h"
 
 #include <boost/date_time/posix_time/posix_time.hpp>
+
 #include <gtest/gtest.h>
 
 namespace pt = boost::posix_time;
 using boost::gregorian::date;
 
 namespace {
-
-RecordFields Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    RecordFields f;
-    f.year = year;
-    f.month = month;
-    f.day = day;
-    f.hour = hour;
-    f.minute = minute;
-    f.second = second;
-    return f;
-}
 
 pt::ptime Time(int year, int month, int day, int hour, int minute, int second)
 {

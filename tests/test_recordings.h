@@ -38,6 +38,19 @@ public:
     std::filesystem::path path;
 };
 
+// A record at the given date and time.
+inline RecordFields Date(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    RecordFields f;
+    f.year = year;
+    f.month = month;
+    f.day = day;
+    f.hour = hour;
+    f.minute = minute;
+    f.second = second;
+    return f;
+}
+
 // A record at the given time of 2016-03-07.
 inline RecordFields At(int hour, int minute, int second)
 {

@@ -5,6 +5,7 @@
 #include "tools/RecordBuilder.h"
 #include "windows/KoveloView.h"
 #include "windows/MainFrame.h"
+#include "windows/SessionFrame.h"
 
 #include <QApplication>
 #include <QFile>
@@ -80,6 +81,32 @@ CKoveloView* AppFixture::MainView() const
 {
     CMainFrame* frame = MainFrame();
     return frame ? dynamic_cast<CKoveloView*>(frame->GetActiveView()) : nullptr;
+}
+
+std::vector<CSessionFrame*> AppFixture::SessionFrames()
+{
+    std::vector<CSessionFrame*> frames;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* frame = dynamic_cast<CSessionFrame*>(widget))
+            frames.push_back(frame);
+    return frames;
+}
+
+CSessionFrame* AppFixture::Expand(int row)
+{
+    const std::vector<CSessionFrame*> before = SessionFrames();
+    MainView()->m_sessionList.SelectItem(row);
+    MainView()->OnExpandSession();
+    Flush();
+    return NewFrame(before);
+}
+
+CSessionFrame* AppFixture::NewFrame(const std::vector<CSessionFrame*>& before)
+{
+    for (CSessionFrame* frame : SessionFrames())
+        if (std::find(before.begin(), before.end(), frame) == before.end())
+            return frame;
+    return nullptr;
 }
 
 void AppFixture::Flush()

@@ -14,6 +14,7 @@
 
 class CKoveloView;
 class CMainFrame;
+class CSessionFrame;
 
 // A Kovelo application in a scratch folder: its settings, recent files and recordings live
 // there, every dialog and message goes to the scripted fake, and nothing blocks.
@@ -37,6 +38,10 @@ protected:
 
     CMainFrame* MainFrame() const;
     CKoveloView* MainView() const;
+    // The open session windows, and the one that Expand of a session list row opens (or null).
+    static std::vector<CSessionFrame*> SessionFrames();
+    CSessionFrame* Expand(int row);
+    static CSessionFrame* NewFrame(const std::vector<CSessionFrame*>& before);
     // Runs the posted deletions of closed windows and documents.
     static void Flush();
 
