@@ -1,7 +1,5 @@
 #include "framework/CmdTarget.h"
 
-#include "framework/WaitCursor.h"
-
 CCmdTarget::~CCmdTarget() = default;
 
 bool CCmdTarget::OnCmdMsg(int id)
@@ -25,16 +23,6 @@ bool CCmdTarget::OnUpdateCmdMsg(CCmdUI& ui)
         return true;
     }
     return false;
-}
-
-void CCmdTarget::BeginWaitCursor()
-{
-    WaitCursor::Begin();
-}
-
-void CCmdTarget::EndWaitCursor()
-{
-    WaitCursor::End();
 }
 
 void CCmdTarget::OnCommand(int id, std::function<void()> handler)

@@ -33,9 +33,6 @@ public:
     // Asks the update handler (or enables a command that has a handler); false when neither.
     virtual bool OnUpdateCmdMsg(CCmdUI& ui);
 
-    void BeginWaitCursor();
-    void EndWaitCursor();
-
 protected:
     void OnCommand(int id, std::function<void()> handler);
     void OnUpdateCommand(int id, std::function<void(CCmdUI&)> handler);

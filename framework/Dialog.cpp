@@ -2,8 +2,9 @@
 
 #include "framework/UserInteraction.h"
 
-CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent), m_templateId(templateId)
+CDialog::CDialog(int templateId, QWidget* parent) : QDialog(parent)
 {
+    setObjectName(QStringLiteral("dialog%1").arg(templateId));
 }
 
 int CDialog::DoModal()

@@ -10,8 +10,4 @@ public:
 
     // Shows the dialog through the user-interaction interface.
     int DoModal();
-    int TemplateId() const { return m_templateId; }
-
-private:
-    int m_templateId;
 };

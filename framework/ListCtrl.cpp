@@ -98,7 +98,7 @@ CListCtrl::~CListCtrl() = default;
 
 void CListCtrl::Attach(QWidget* form, int controlId)
 {
-    m_controlId = controlId;
+    setObjectName(QStringLiteral("control%1").arg(controlId));
     setParent(form);
     m_attached = true;
     PreSubclassWindow();

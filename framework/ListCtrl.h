@@ -25,7 +25,6 @@ public:
     // Attaches the control to its form; the first attachment runs PreSubclassWindow.
     void Attach(QWidget* form, int controlId);
     bool IsAttached() const { return m_attached; }
-    int ControlId() const { return m_controlId; }
     virtual void PreSubclassWindow();
 
     void ShowHorizontalScrollBar(bool show);
@@ -88,5 +87,4 @@ private:
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     bool m_attached = false;
-    int m_controlId = 0;
 };

@@ -67,13 +67,7 @@ public:
 private:
     static QMessageBox::Icon QtIcon(MessageIcon icon)
     {
-        switch (icon) {
-        case MessageIcon::Exclamation: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
-        }
-        return QMessageBox::NoIcon;
+        return icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon;
     }
 
     static std::optional<QString> Run(QFileDialog& dialog)

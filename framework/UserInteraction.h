@@ -11,8 +11,6 @@ enum class MessageIcon
 {
     None,
     Exclamation,
-    Information,
-    Question,
 };
 
 // What a file dialog is asked for. Filters are "Name (*.ext)" entries, in order.

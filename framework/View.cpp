@@ -62,8 +62,9 @@ void CView::contextMenuEvent(QContextMenuEvent* event)
     OnContextMenu(this, event->globalPos());
 }
 
-CFormView::CFormView(int dialogId, QSize dialogUnits) : m_dialogId(dialogId)
+CFormView::CFormView(int dialogId, QSize dialogUnits)
 {
+    setObjectName(QStringLiteral("form%1").arg(dialogId));
     const QRect size = DialogRect(0, 0, dialogUnits.width(), dialogUnits.height());
     resize(size.size());
 }

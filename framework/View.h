@@ -66,12 +66,10 @@ public:
     // Scroll sizes of the form; 0 x 0 means the form never scrolls.
     void SetScrollSizes(QSize total) { m_scrollSize = total; }
     QSize ScrollSizes() const { return m_scrollSize; }
-    int DialogId() const { return m_dialogId; }
 
     // Pixels of a rectangle given in the template's dialog units.
     static QRect DialogRect(int x, int y, int cx, int cy);
 
 private:
-    int m_dialogId;
     QSize m_scrollSize;
 };
