@@ -3,28 +3,31 @@
 #include "framework/View.h"
 #include "settings/ParameterStore.h"
 
-void ApplyStoredPlacement(CREATESTRUCT& cs, const PlacementKeys& keys)
+bool CPlacedFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.x = ParameterStore::GetInt(keys.left, cs.x);
-    cs.y = ParameterStore::GetInt(keys.top, cs.y);
-    cs.cx = ParameterStore::GetInt(keys.width, cs.cx);
-    cs.cy = ParameterStore::GetInt(keys.height, cs.cy);
+    cs.x = ParameterStore::GetInt(m_keys.left, cs.x);
+    cs.y = ParameterStore::GetInt(m_keys.top, cs.y);
+    cs.cx = ParameterStore::GetInt(m_keys.width, cs.cx);
+    cs.cy = ParameterStore::GetInt(m_keys.height, cs.cy);
+    return CFrameWndEx::PreCreateWindow(cs);
 }
 
-void StorePosition(const CFrameWndEx& frame, const PlacementKeys& keys)
+void CPlacedFrame::OnMove(int x, int y)
 {
-    if (frame.IsIconic() || frame.IsZoomed())
+    CFrameWndEx::OnMove(x, y);
+    if (IsIconic() || IsZoomed())
         return;
-    const QRect rect = frame.GetWindowRect();
-    ParameterStore::SetInt(keys.left, rect.left());
-    ParameterStore::SetInt(keys.top, rect.top());
+    const QRect rect = GetWindowRect();
+    ParameterStore::SetInt(m_keys.left, rect.left());
+    ParameterStore::SetInt(m_keys.top, rect.top());
 }
 
-void StoreSize(const CFrameWndEx& frame, int sizeType, const PlacementKeys& keys)
+void CPlacedFrame::OnSize(int sizeType, int cx, int cy)
 {
+    CFrameWndEx::OnSize(sizeType, cx, cy);
     if (sizeType != SIZE_RESTORED)
         return;
-    const QRect rect = frame.GetWindowRect();
-    ParameterStore::SetInt(keys.width, rect.width());
-    ParameterStore::SetInt(keys.height, rect.height());
+    const QRect rect = GetWindowRect();
+    ParameterStore::SetInt(m_keys.width, rect.width());
+    ParameterStore::SetInt(m_keys.height, rect.height());
 }

@@ -14,9 +14,18 @@ struct PlacementKeys
 inline constexpr PlacementKeys MainWindowKeys{"MainWinX", "MainWinY", "MainWinCX", "MainWinCY"};
 inline constexpr PlacementKeys SessionWindowKeys{"SessionWinX", "SessionWinY", "SessionWinCX", "SessionWinCY"};
 
-// Replaces the proposed placement by the stored one, value by value.
-void ApplyStoredPlacement(CREATESTRUCT& cs, const PlacementKeys& keys);
-// Stores the window's position unless it is minimised or maximised.
-void StorePosition(const CFrameWndEx& frame, const PlacementKeys& keys);
-// Stores the window's outer size when it was resized in its normal state.
-void StoreSize(const CFrameWndEx& frame, int sizeType, const PlacementKeys& keys);
+// A frame that opens where its kind of frame was last put: the stored placement replaces the
+// proposed one value by value, every move stores the position unless the window is minimised
+// or maximised, and every resize in the normal state stores the outer size.
+class CPlacedFrame : public CFrameWndEx
+{
+public:
+    explicit CPlacedFrame(const PlacementKeys& keys) : m_keys(keys) {}
+
+    bool PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnMove(int x, int y) override;
+    void OnSize(int sizeType, int cx, int cy) override;
+
+private:
+    const PlacementKeys& m_keys;
+};

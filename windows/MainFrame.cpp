@@ -2,17 +2,10 @@
 
 #include "app/Resource.h"
 #include "framework/Resources.h"
-#include "windows/FramePlacement.h"
-
-bool CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
-{
-    ApplyStoredPlacement(cs, MainWindowKeys);
-    return CFrameWndEx::PreCreateWindow(cs);
-}
 
 int CMainFrame::OnCreate()
 {
-    if (CFrameWndEx::OnCreate() == -1)
+    if (CPlacedFrame::OnCreate() == -1)
         return -1;
     if (!m_menuBar.Create(this, IDR_MAINFRAME))
         return -1;
@@ -23,16 +16,4 @@ int CMainFrame::OnCreate()
         || !m_statusBar.SetIndicators({ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}))
         return -1;
     return 0;
-}
-
-void CMainFrame::OnMove(int x, int y)
-{
-    CFrameWndEx::OnMove(x, y);
-    StorePosition(*this, MainWindowKeys);
-}
-
-void CMainFrame::OnSize(int sizeType, int cx, int cy)
-{
-    CFrameWndEx::OnSize(sizeType, cx, cy);
-    StoreSize(*this, sizeType, MainWindowKeys);
 }
