@@ -3,8 +3,8 @@
 #include "charts/ChartImage.h"
 #include "charts/ChartLayout.h"
 #include "export/DefaultNames.h"
+#include "export/SaveWithDialog.h"
 #include "framework/UserInteraction.h"
-#include "framework/WaitCursor.h"
 #include "recording/SampleText.h"
 
 #include <QContextMenuEvent>
@@ -97,16 +97,8 @@ void CSessionChart::SavePng()
     request.defaultName = QString::fromStdString(DefaultPngName(m_data.start));
     request.defaultExtension = QStringLiteral("png");
     request.filters = {QStringLiteral("PNG (*.png)"), QStringLiteral("All (*.*)")};
-    const auto path = PromptSaveFileName(request);
-    if (!path)
-        return;
-    WriteOutcome outcome = WriteOutcome::Written;
-    {
-        CWaitCursor wait;
-        outcome = WriteChartPng(path->toStdString(), RenderChart(m_data, m_view, size()));
-    }
-    if (outcome != WriteOutcome::Written)
-        AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
+    SaveWithDialog(request,
+                   [this](const std::string& path) { return WriteChartPng(path, RenderChart(m_data, m_view, size())); });
 }
 
 void CSessionChart::paintEvent(QPaintEvent*)

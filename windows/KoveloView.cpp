@@ -2,6 +2,7 @@
 
 #include "app/Resource.h"
 #include "export/DefaultNames.h"
+#include "export/SaveWithDialog.h"
 #include "export/SessionFiles.h"
 #include "framework/ContextMenu.h"
 #include "framework/FrameWnd.h"
@@ -158,6 +159,6 @@ void CKoveloView::OnExtractSessionData()
             return streamed;
         });
     }
-    if (!readFailed && outcome != WriteOutcome::Written)
-        AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
+    if (!readFailed)
+        ReportWriteOutcome(outcome, path->toStdString());
 }

@@ -2,7 +2,7 @@
 
 #include "app/Resource.h"
 #include "export/DefaultNames.h"
-#include "export/SessionFiles.h"
+#include "export/SaveWithDialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/UserInteraction.h"
 #include "framework/WaitCursor.h"
@@ -80,16 +80,9 @@ void CSessionView::OnExport()
     request.defaultName = QString::fromStdString(DefaultCsvName(document->GetSession()->StartTime));
     request.defaultExtension = QStringLiteral("csv");
     request.filters = {QStringLiteral("CSV (*.csv)"), QStringLiteral("All (*.*)")};
-    const auto path = PromptSaveFileName(request);
-    if (!path)
-        return;
-    WriteOutcome outcome = WriteOutcome::Written;
-    {
-        CWaitCursor wait;
-        outcome = WriteCsvFile(path->toStdString(), document->SamplesBegin(), document->SamplesEnd());
-    }
-    if (outcome != WriteOutcome::Written)
-        AfxMessageBox(QString::fromStdString(OutcomeMessage(outcome, path->toStdString())), MessageIcon::Exclamation);
+    SaveWithDialog(request, [document](const std::string& path) {
+        return WriteCsvFile(path, document->SamplesBegin(), document->SamplesEnd());
+    });
 }
 
 bool CSessionView::IsChartShown() const
